@@ -1,0 +1,5 @@
+# Warnings are set per target so that third-party code (GoogleTest, Qt headers) is not affected.
+function(trend_enable_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                             -Wno-sign-conversion)
+endfunction()
