@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "trend_data/byte_source.h"
+#include "trend_data/messages.h"
 #include "trend_data/trend_file_format.h"
 
 namespace trend {
@@ -23,17 +24,10 @@ using HourSlots = std::array<HourSamples, kHoursPerDay>;
 // Texts of the load's messages (UTF-8).
 inline constexpr std::string_view kOpenFailureText = "Файл не удается открыть";
 inline constexpr std::string_view kOpenFailureTitle = "Открытие файла";
-inline constexpr std::string_view kWarningTitle = "Предупреждение";
 inline constexpr std::string_view kIncompleteFileText = "Возможно, файл неполный";
 inline constexpr std::string_view kDamagedFileText = "Возможно, файл поврежден";
 inline constexpr std::string_view kGroupBelowOneText = "Номер группы должен быть не меньше 1";
 inline constexpr std::string_view kChartTitlePrefix = "Файл: ";
-
-struct MessageBoxText {
-    std::string text;
-    std::string title;
-    friend bool operator==(const MessageBoxText&, const MessageBoxText&) = default;
-};
 
 // What a load that passed the group check puts into the stores.
 struct LoadedGroup {
