@@ -19,7 +19,7 @@ namespace trend::testing {
 [[nodiscard]] HourSamples BuiltRecordSamples(int block, int group);
 
 class TrendFileBuilder {
-public:
+  public:
     // A file whose group count field and number of descriptors are both `groups`.
     explicit TrendFileBuilder(int groups);
 
@@ -36,7 +36,7 @@ public:
 
     [[nodiscard]] std::vector<std::uint8_t> Bytes() const;
 
-private:
+  private:
     struct Descriptor {
         std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(kGroupDescriptorSize);
     };

@@ -1,0 +1,77 @@
+#include "readout/fixed_text.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace trend {
+namespace {
+
+TEST(FixedText, RoundsAtTheStricterLimitAndWritesTwoDecimals) {
+    struct Case {
+        long double value;
+        int precision;
+        const char* text;
+    };
+    const Case cases[] = {
+        {44.5999985L, 6, "44.60"},
+        {100, 6, "100.00"},
+        {0, 6, "0.00"},
+        {-12.5L, 6, "-12.50"},
+        {12345.678L, 6, "12345.70"},
+        {12345.678L, 5, "12346.00"},
+        {123456.4L, 6, "123456.00"},
+        {0.125L, 6, "0.13"},  // half away from zero
+        {-0.125L, 6, "-0.13"},
+        {0.005L, 6, "0.01"},
+        {0.0049L, 6, "0.00"},
+        {-0.004L, 6, "0.00"},  // no "-0.00"
+        {-0.0L, 6, "0.00"},
+        {999.995L, 5, "1000.00"},  // the carry adds an integer digit
+        {9.995L, 6, "10.00"},
+        {0.07L, 5, "0.07"},
+        {-327.68L, 5, "-327.68"},
+        {47.2999992370605469L, 5, "47.30"},  // 47.3 in single precision
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << static_cast<double>(c.value) << " at " << c.precision);
+        EXPECT_EQ(FixedText(c.value, c.precision, "."), c.text);
+    }
+}
+
+TEST(FixedText, IntegerPartWiderThanThePrecisionIsScientific) {
+    struct Case {
+        long double value;
+        int precision;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1234567, 6, "1.23457E06"},
+        {-1234567, 6, "-1.23457E06"},
+        {123456.7L, 5, "1.2346E05"},
+        {1000000, 6, "1E06"},
+        {999999.996L, 6, "1E06"},  // rounds up past six integer digits
+        {1.5e20L, 6, "1.5E20"},
+        {static_cast<long double>(std::numeric_limits<float>::max()), 6, "3.40282E38"},
+        {1e300L * 1e300L, 6, "1E600"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(FixedText(c.value, c.precision, "."), c.text);
+    }
+}
+
+TEST(FixedText, UsesTheGivenDecimalSeparator) {
+    EXPECT_EQ(FixedText(-12.5L, 6, ","), "-12,50");
+    EXPECT_EQ(FixedText(0, 6, ","), "0,00");
+    EXPECT_EQ(FixedText(1234567, 6, ","), "1,23457E06");
+}
+
+TEST(FixedText, NonFiniteValuesOfADamagedScale) {
+    EXPECT_EQ(FixedText(std::numeric_limits<long double>::quiet_NaN(), 6, "."), "NAN");
+    EXPECT_EQ(FixedText(std::numeric_limits<long double>::infinity(), 6, "."), "INF");
+    EXPECT_EQ(FixedText(-std::numeric_limits<long double>::infinity(), 6, "."), "-INF");
+}
+
+}  // namespace
+}  // namespace trend
