@@ -3,17 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 namespace trend {
 namespace {
 
+struct Case {
+    long double value;
+    int precision;
+    const char* text;
+};
+
+void ExpectTexts(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.text << " at precision " << c.precision);
+        EXPECT_EQ(FixedText(c.value, c.precision, "."), c.text);
+    }
+}
+
 TEST(FixedText, RoundsAtTheStricterLimitAndWritesTwoDecimals) {
-    struct Case {
-        long double value;
-        int precision;
-        const char* text;
-    };
-    const Case cases[] = {
+    const std::vector<Case> cases = {
         {44.5999985L, 6, "44.60"},
         {100, 6, "100.00"},
         {0, 6, "0.00"},
@@ -33,19 +42,11 @@ TEST(FixedText, RoundsAtTheStricterLimitAndWritesTwoDecimals) {
         {-327.68L, 5, "-327.68"},
         {47.2999992370605469L, 5, "47.30"},  // 47.3 in single precision
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << static_cast<double>(c.value) << " at " << c.precision);
-        EXPECT_EQ(FixedText(c.value, c.precision, "."), c.text);
-    }
+    ExpectTexts(cases);
 }
 
 TEST(FixedText, IntegerPartWiderThanThePrecisionIsScientific) {
-    struct Case {
-        long double value;
-        int precision;
-        const char* text;
-    };
-    const Case cases[] = {
+    const std::vector<Case> cases = {
         {1234567, 6, "1.23457E06"},
         {-1234567, 6, "-1.23457E06"},
         {123456.7L, 5, "1.2346E05"},
@@ -55,10 +56,7 @@ TEST(FixedText, IntegerPartWiderThanThePrecisionIsScientific) {
         {static_cast<long double>(std::numeric_limits<float>::max()), 6, "3.40282E38"},
         {1e300L * 1e300L, 6, "1E600"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(FixedText(c.value, c.precision, "."), c.text);
-    }
+    ExpectTexts(cases);
 }
 
 TEST(FixedText, UsesTheGivenDecimalSeparator) {
