@@ -2,20 +2,16 @@
 
 namespace trend {
 
-namespace {
-
-std::string TwoDigits(int value) {
+std::string TwoCharacterText(int value) {
     std::string text = std::to_string(value);
     return text.size() == 1 ? "0" + text : text;
 }
-
-}  // namespace
 
 std::string ClockText(int hour, int minute) {
     if (hour >= kHoursPerDay) {
         hour = 0;
     }
-    return TwoDigits(hour) + ":" + TwoDigits(minute);
+    return TwoCharacterText(hour) + ":" + TwoCharacterText(minute);
 }
 
 std::string StartTimeCaption(const StartStamp& stamp) {

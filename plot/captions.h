@@ -10,6 +10,9 @@
 
 namespace trend {
 
+// The decimal text of a value, with a "0" in front when that text is a single character.
+[[nodiscard]] std::string TwoCharacterText(int value);
+
 // "HH:MM": each part two digits, a "0" in front of a single digit. An hour of 24 or more becomes
 // 0 (a comparison, not a remainder). Meant for hours 0..23 and minutes 0..59.
 [[nodiscard]] std::string ClockText(int hour, int minute);

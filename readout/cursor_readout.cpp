@@ -17,11 +17,6 @@ namespace {
 // The extended-precision value nearest to 0.01; a division by 100 would round differently.
 constexpr long double kHundredth = 0.01L;
 
-std::string TwoCharacters(int value) {
-    std::string text = std::to_string(value);
-    return text.size() == 1 ? "0" + text : text;
-}
-
 }  // namespace
 
 std::optional<CursorReadout> ComputeCursorReadout(int x, const PlotExtents& plot, int F, int N,
@@ -75,7 +70,7 @@ std::string CursorDateText(const StartStamp& stamp) {
     if (year.size() < 4) {
         year = (year.size() == 1 ? "200" : "20") + year;
     }
-    return TwoCharacters(stamp.day) + "." + TwoCharacters(stamp.month) + "." + year;
+    return TwoCharacterText(stamp.day) + "." + TwoCharacterText(stamp.month) + "." + year;
 }
 
 std::string InputNameText(const GroupDescriptor& descriptor, int k) {
