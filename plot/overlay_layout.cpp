@@ -14,25 +14,22 @@ OverlayLayout ComputeOverlayLayout(int plot_left, int plot_right, int plot_botto
     const auto span = static_cast<float>(static_cast<long double>(x1) - x0);
 
     const int text_y = TruncateToPixel(static_cast<long double>(yb) + 18);
-    const auto eighth_text = [&](int eighths) {
+    // A text 16 pixels left of `parts` times `fraction` of the span, which about centres it there.
+    const auto text_at = [&](int parts, long double fraction) {
         return TruncateToPixel(static_cast<long double>(x0) - 16 +
-                               static_cast<long double>(span) * eighths * 0.125L);
-    };
-    const auto quarter_text = [&](int quarters) {
-        return TruncateToPixel(static_cast<long double>(x0) - 16 +
-                               static_cast<long double>(span) * quarters * 0.25L);
+                               static_cast<long double>(span) * parts * fraction);
     };
 
     OverlayLayout layout{
         .texts = {{
             {&WindowTexts::label1, TruncateToPixel(x0), text_y},
             {&WindowTexts::label2, TruncateToPixel(static_cast<long double>(x1) - 20), text_y},
-            {&WindowTexts::label3, quarter_text(1), text_y},
-            {&WindowTexts::label4, quarter_text(3), text_y},
-            {&WindowTexts::label5, eighth_text(1), text_y},
-            {&WindowTexts::label6, eighth_text(5), text_y},
-            {&WindowTexts::label9, eighth_text(3), text_y},
-            {&WindowTexts::label10, eighth_text(7), text_y},
+            {&WindowTexts::label3, text_at(1, 0.25L), text_y},
+            {&WindowTexts::label4, text_at(3, 0.25L), text_y},
+            {&WindowTexts::label5, text_at(1, 0.125L), text_y},
+            {&WindowTexts::label6, text_at(5, 0.125L), text_y},
+            {&WindowTexts::label9, text_at(3, 0.125L), text_y},
+            {&WindowTexts::label10, text_at(7, 0.125L), text_y},
         }},
         .ticks = {},
     };

@@ -41,20 +41,18 @@ class SampleTable {
     }
 
     // Entry `index` of input `input` (0..5). Requires Contains(index).
-    [[nodiscard]] float At(int input, int index) const {
-        return entries_[static_cast<std::size_t>(input) * kSampleTableEntries +
-                        static_cast<std::size_t>(index)];
-    }
+    [[nodiscard]] float At(int input, int index) const { return entries_[Offset(input, index)]; }
 
     // Writes the window's entries from the hour slots and gives each input's points in rising
     // sample order. A window that fails its check writes nothing and gives no points.
     PointLists Fill(const HourSlots& slots, HourWindow window);
 
   private:
-    float& Entry(int input, int index) {
-        return entries_[static_cast<std::size_t>(input) * kSampleTableEntries +
-                        static_cast<std::size_t>(index)];
+    static std::size_t Offset(int input, int index) {
+        return static_cast<std::size_t>(input) * kSampleTableEntries +
+               static_cast<std::size_t>(index);
     }
+    float& Entry(int input, int index) { return entries_[Offset(input, index)]; }
 
     std::vector<float> entries_;
 };

@@ -66,21 +66,30 @@ TEST(ReadoutTables, EveryCellOfBothTables) {
             EXPECT_EQ(cells.at({row, 6}), "2 изм");
         }
     }
-    const auto first = ByPosition(tables[0]);
-    EXPECT_EQ(first.at({1, 1}), "Давление");
-    EXPECT_EQ(first.at({1, 2}), "-50,00 - 150,00");
-    EXPECT_EQ(first.at({1, 3}), "44,60");
-    EXPECT_EQ(first.at({1, 4}), "кгс/см");
-    EXPECT_EQ(first.at({2, 1}), "");
-    EXPECT_EQ(first.at({2, 2}), "0,00 - 0,00");
-    EXPECT_EQ(first.at({2, 3}), "12345,70");
-    EXPECT_EQ(first.at({3, 3}), "0,00");
-    const auto second = ByPosition(tables[1]);
-    EXPECT_EQ(second.at({1, 2}), "0,00 - 100,00");
-    EXPECT_EQ(second.at({1, 3}), "-12,50");
-    EXPECT_EQ(second.at({2, 1}), "T");
-    EXPECT_EQ(second.at({2, 3}), "1,23457E06");
-    EXPECT_EQ(second.at({2, 4}), "%");
+    struct Cell {
+        int table, row, column;
+        const char* text;
+    };
+    const Cell cells[] = {
+        {0, 1, 1, "Давление"},
+        {0, 1, 2, "-50,00 - 150,00"},
+        {0, 1, 3, "44,60"},
+        {0, 1, 4, "кгс/см"},
+        {0, 2, 1, ""},
+        {0, 2, 2, "0,00 - 0,00"},
+        {0, 2, 3, "12345,70"},
+        {0, 3, 3, "0,00"},
+        {1, 1, 2, "0,00 - 100,00"},
+        {1, 1, 3, "-12,50"},
+        {1, 2, 1, "T"},
+        {1, 2, 3, "1,23457E06"},
+        {1, 2, 4, "%"},
+    };
+    for (const Cell& cell : cells) {
+        SCOPED_TRACE(::testing::Message()
+                     << "table " << cell.table << " row " << cell.row << " column " << cell.column);
+        EXPECT_EQ(ByPosition(tables[cell.table]).at({cell.row, cell.column}), cell.text);
+    }
 }
 
 TEST(CursorMarker, LineTextsAndCircles) {
