@@ -2,4 +2,7 @@
 function(trend_enable_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                              -Wno-sign-conversion)
+    if(TREND_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()

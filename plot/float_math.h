@@ -25,6 +25,19 @@ namespace trend {
     return static_cast<int>(value);  // truncates toward zero
 }
 
+// A pixel column or row offset from another, held to the range of int as the conversions above
+// are: a press at the edge of that range must not overflow.
+[[nodiscard]] constexpr int OffsetPixel(int pixel, int offset) {
+    const long long sum = static_cast<long long>(pixel) + offset;
+    if (sum < std::numeric_limits<int>::min()) {
+        return std::numeric_limits<int>::min();
+    }
+    if (sum > std::numeric_limits<int>::max()) {
+        return std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(sum);
+}
+
 // Rounds to the nearest single-precision value; beyond the largest one, to an infinity, as IEEE
 // rounding does.
 [[nodiscard]] inline float RoundToSingle(long double value) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "plot/hour_window.h"
-#include "trend_data/group_loading.h"
+#include "trend_data/trend_file_format.h"
 
 namespace trend {
 

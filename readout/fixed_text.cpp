@@ -1,10 +1,10 @@
 #include "readout/fixed_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <iterator>
 
 namespace trend {
 
@@ -19,14 +19,25 @@ struct Decimal {
 };
 
 Decimal ExpandMagnitude(long double value) {
+    // std::to_chars never looks at the C library's locale, which a Qt program takes from the
+    // user's environment; printf-style formatting would write that locale's decimal point.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", kExpansionDigits - 1, std::fabs(value));
-    // buffer holds "d.ddddddddddddddddde+XX".
+    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), std::fabs(value),
+                                            std::chars_format::scientific, kExpansionDigits - 1);
+    // buffer holds "d.ddddddddddddddddde+XX" (a finite value; the caller handles the others).
+    const std::string_view text(buffer, error == std::errc{} ? end - buffer : 0);
+    const auto exponent = text.find('e');
     Decimal decimal;
-    decimal.digits.push_back(buffer[0]);
-    const char* exponent = std::strchr(buffer, 'e');
-    decimal.digits.append(buffer + 2, static_cast<std::size_t>(exponent - (buffer + 2)));
-    decimal.point = std::atoi(exponent + 1) + 1;
+    if (exponent == std::string_view::npos || exponent < 2) {
+        return {"0", 1};
+    }
+    decimal.digits.push_back(text[0]);
+    decimal.digits.append(text.substr(2, exponent - 2));
+    int power = 0;
+    const auto digits = text.substr(exponent + 1);
+    const char* first = digits.data() + (digits.starts_with('+') ? 1 : 0);
+    std::from_chars(first, digits.data() + digits.size(), power);
+    decimal.point = power + 1;
     return decimal;
 }
 

@@ -51,12 +51,12 @@ CursorMarker ComputeCursorMarker(int x, const PlotExtents& plot, const CursorRea
     for (int k = 0; k < kInputsPerGroup; ++k) {
         const long double y = readout.MarkerY[k];
         marker.inputs[k] = {
-            .text_x = x + 5,
+            .text_x = OffsetPixel(x, 5),
             .text_y = TruncateToPixel(y - 15),
             .text = FixedText(readout.Percent[k], kMarkerPrecision, decimal_separator),
-            .circle_x1 = x - 3,
+            .circle_x1 = OffsetPixel(x, -3),
             .circle_y1 = TruncateToPixel(y + 3),
-            .circle_x2 = x + 3,
+            .circle_x2 = OffsetPixel(x, 3),
             .circle_y2 = TruncateToPixel(y - 3),
         };
     }

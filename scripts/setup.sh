@@ -4,9 +4,15 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build      # toolchain
+    clang libclang-rt-14-dev   # the fuzz target: clang's libFuzzer and sanitizer runtimes
     qt6-base-dev               # Qt 6 Widgets and Qt Test
+    qt6-translations-l10n      # Qt's own texts (file dialog, buttons) in the user's language
     libgtest-dev               # GoogleTest
-    fonts-dejavu-core          # a font with Cyrillic glyphs for the window
+    libbenchmark-dev           # Google Benchmark, for bench/
+    fonts-liberation2          # Liberation Sans: Arial's metrics, with Cyrillic glyphs
+    fonts-dejavu-core          # the fallback font
+    xvfb xauth                 # an X server for the screenshot test
+    locales                    # locale sources, for the tests that must not depend on the locale
 )
 
 missing=()

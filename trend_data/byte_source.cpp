@@ -59,7 +59,10 @@ class PosixFile final : public ByteSource {
 }  // namespace
 
 std::unique_ptr<ByteSource> OpenFileForReading(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a named pipe waits for a writer and some devices wait for a
+    // peer, which would freeze the window. The flag does not change reads of a regular file, and
+    // anything else is refused right after the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         return nullptr;
     }

@@ -38,9 +38,9 @@ class MemoryByteSource final : public ByteSource {
     std::vector<std::uint8_t> bytes_;
 };
 
-// Opens a regular file for reading as raw bytes. Returns null when the file is missing, cannot be
-// read, or is not a regular file (a directory, a device). The file is closed when the returned
-// object is destroyed.
+// Opens a regular file for reading as raw bytes. Returns null, without waiting, when the file is
+// missing, cannot be read, or is not a regular file (a directory, a named pipe, a device). The
+// file is closed when the returned object is destroyed.
 [[nodiscard]] std::unique_ptr<ByteSource> OpenFileForReading(const std::string& path);
 
 }  // namespace trend

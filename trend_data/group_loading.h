@@ -18,9 +18,6 @@
 
 namespace trend {
 
-// Slot h holds the samples of hour h of the day; a slot that got no record holds zeros.
-using HourSlots = std::array<HourSamples, kHoursPerDay>;
-
 // Texts of the load's messages (UTF-8).
 inline constexpr std::string_view kOpenFailureText = "Файл не удается открыть";
 inline constexpr std::string_view kOpenFailureTitle = "Открытие файла";

@@ -67,6 +67,10 @@ struct StartStamp {
 
 using HourSamples = std::array<std::int16_t, kSamplesPerRecord>;
 
+// The hours of one group placed by hour number: slot h holds the samples of hour h of the day; a
+// slot that got no record holds zeros.
+using HourSlots = std::array<HourSamples, kHoursPerDay>;
+
 // One hour of one group: the hour number and 720 samples in hundredths of a percent, ordered by
 // minute, then input, then first/second sample of the minute.
 struct HourRecord {

@@ -4,12 +4,10 @@
 
 #include <limits>
 
-#include "tests/trend_data/trend_file_builder.h"
+#include "tools/trend_file_builder.h"
 
 namespace trend {
 namespace {
-
-using testing::BuiltRecordSamples;
 
 HourSlots BuiltSlots(int group) {
     HourSlots slots{};

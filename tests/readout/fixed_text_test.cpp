@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace trend {
@@ -63,6 +66,33 @@ TEST(FixedText, UsesTheGivenDecimalSeparator) {
     EXPECT_EQ(FixedText(-12.5L, 6, ","), "-12,50");
     EXPECT_EQ(FixedText(0, 6, ","), "0,00");
     EXPECT_EQ(FixedText(1234567, 6, ","), "1,23457E06");
+}
+
+// A Qt program runs under the C library locale of the user's environment; the texts must not
+// change with it. The test build provides locales with a comma and with the two-byte Arabic
+// decimal separator (LOCPATH) where the machine has their sources.
+TEST(FixedText, DoesNotDependOnTheCLibraryLocale) {
+    std::vector<std::string> tried;
+    for (const char* name : {"ps_AF.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name) == nullptr) {
+            continue;
+        }
+        if (std::strcmp(std::localeconv()->decimal_point, ".") == 0) {
+            std::setlocale(LC_ALL, "C");
+            continue;
+        }
+        SCOPED_TRACE(name);
+        tried.emplace_back(name);
+        EXPECT_EQ(FixedText(44.5999985L, 6, "."), "44.60");
+        EXPECT_EQ(FixedText(-12.5L, 6, ","), "-12,50");
+        EXPECT_EQ(FixedText(12345.678L, 5, "."), "12346.00");
+        EXPECT_EQ(FixedText(1234567, 6, "."), "1.23457E06");
+        EXPECT_EQ(FixedText(0.0049L, 6, "."), "0.00");
+        std::setlocale(LC_ALL, "C");
+    }
+    if (tried.empty()) {
+        GTEST_SKIP() << "no locale with a decimal separator other than '.' on this machine";
+    }
 }
 
 TEST(FixedText, NonFiniteValuesOfADamagedScale) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 
 namespace trend {
@@ -119,6 +120,33 @@ TEST(CursorMarker, LineTextsAndCircles) {
         EXPECT_EQ(input.circle_x2, 618);
         EXPECT_EQ(input.circle_y1, expected[k].circle_y1);
         EXPECT_EQ(input.circle_y2, expected[k].circle_y2);
+    }
+}
+
+// Press columns at the limits of int: the marker's columns saturate instead of overflowing.
+TEST(CursorMarker, ColumnsAtTheLimitsOfInt) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    struct Case {
+        int x, text_x, circle_x1, circle_x2;
+    };
+    const Case cases[] = {
+        {615, 620, 612, 618},
+        {kMax, kMax, kMax - 3, kMax},
+        {kMax - 4, kMax, kMax - 7, kMax - 1},
+        {kMin, kMin + 5, kMin, kMin + 3},
+        {kMin + 1, kMin + 6, kMin, kMin + 4},
+    };
+    const PlotExtents plot{40, 1190, 10, 560};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "x " << c.x);
+        const CursorMarker marker = ComputeCursorMarker(c.x, plot, SampleReadout(), ".");
+        EXPECT_EQ(marker.line_x, c.x);
+        for (const MarkerInput& input : marker.inputs) {
+            EXPECT_EQ(input.text_x, c.text_x);
+            EXPECT_EQ(input.circle_x1, c.circle_x1);
+            EXPECT_EQ(input.circle_x2, c.circle_x2);
+        }
     }
 }
 

@@ -1,20 +1,21 @@
 #include "trend_data/group_loading.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 
-#include "tests/trend_data/trend_file_builder.h"
+#include "tools/trend_file_builder.h"
 
 namespace trend {
 namespace {
-
-using testing::BuiltRecordSamples;
-using testing::TrendFileBuilder;
 
 const MessageBoxText kIncomplete{"Возможно, файл неполный", "Предупреждение"};
 const MessageBoxText kDamaged{"Возможно, файл поврежден", "Предупреждение"};
@@ -115,32 +116,47 @@ TEST(GroupLoading, StopsReadingAtTheFirstRecordOutOfOrder) {
 }
 
 TEST(GroupLoading, ReadsTheChosenGroupsDescriptorStampAndRecords) {
+    // Every group of a three-group file: each has descriptors of its own, all share the stamp,
+    // which lies after the last descriptor whichever group is read.
     const StartStamp stamp{2023, 3, 7, 8, 5};
-    const auto bytes = TrendFileBuilder(2)
-                           .Name(1, 0, "first")
-                           .Name(2, 0, "second")
-                           .Units(2, 5, "mm")
-                           .Scale(2, 2, -50.0f, 150.0f)
-                           .Stamp(stamp)
-                           .HourBlocks(Numbered(0, 23))
-                           .Bytes();
-    RecordingSource source(bytes);
-    const GroupLoadResult result = LoadGroupFrom(&source, "f", "2");
-    EXPECT_TRUE(result.messages.empty());
-    ASSERT_TRUE(result.group);
-    const LoadedGroup& group = *result.group;
-    EXPECT_EQ(FieldText(group.descriptor.names[0]), "second");
-    EXPECT_EQ(FieldText(group.descriptor.units[5]), "mm");
-    EXPECT_EQ(group.descriptor.scales[2].low, -50.0f);
-    EXPECT_EQ(group.descriptor.scales[2].high, 150.0f);
-    EXPECT_EQ(group.start_stamp.year, 2023);
-    EXPECT_EQ(group.start_stamp.minute, 5);
-    for (int h = 0; h < 24; ++h) {
-        EXPECT_EQ(group.hour_slots[h], BuiltRecordSamples(h, 2)) << "slot " << h;
+    TrendFileBuilder builder(3);
+    const std::string names[] = {"first", "second", "third"};
+    const auto low_of = [](int group) { return -50.0f * static_cast<float>(group); };
+    const auto high_of = [](int group) { return 150.0f + static_cast<float>(group); };
+    for (int group = 1; group <= 3; ++group) {
+        builder.Name(group, 0, names[group - 1])
+            .Name(group, 5, "last" + std::to_string(group))
+            .Units(group, 5, std::string(group, 'm'))
+            .Scale(group, 2, low_of(group), high_of(group));
     }
-    // Group 2's records lie at 292 + 1442 * (2i + 1).
-    EXPECT_NE(std::find(source.offsets.begin(), source.offsets.end(), 1734), source.offsets.end());
-    EXPECT_NE(std::find(source.offsets.begin(), source.offsets.end(), 4618), source.offsets.end());
+    const auto bytes = builder.Stamp(stamp).HourBlocks(Numbered(0, 23)).Bytes();
+    for (int group = 1; group <= 3; ++group) {
+        SCOPED_TRACE(::testing::Message() << "group " << group);
+        RecordingSource source(bytes);
+        const GroupLoadResult result = LoadGroupFrom(&source, "f", std::to_string(group));
+        EXPECT_TRUE(result.messages.empty());
+        ASSERT_TRUE(result.group);
+        const LoadedGroup& loaded = *result.group;
+        EXPECT_EQ(FieldText(loaded.descriptor.names[0]), names[group - 1]);
+        EXPECT_EQ(FieldText(loaded.descriptor.names[5]), "last" + std::to_string(group));
+        EXPECT_EQ(FieldText(loaded.descriptor.units[5]), std::string(group, 'm'));
+        EXPECT_EQ(loaded.descriptor.scales[2].low, low_of(group));
+        EXPECT_EQ(loaded.descriptor.scales[2].high, high_of(group));
+        EXPECT_EQ(loaded.start_stamp.year, 2023);
+        EXPECT_EQ(loaded.start_stamp.month, 3);
+        EXPECT_EQ(loaded.start_stamp.day, 7);
+        EXPECT_EQ(loaded.start_stamp.hour, 8);
+        EXPECT_EQ(loaded.start_stamp.minute, 5);
+        for (int h = 0; h < 24; ++h) {
+            EXPECT_EQ(loaded.hour_slots[h], BuiltRecordSamples(h, group)) << "slot " << h;
+        }
+        // Group g's record of block i lies at 432 + 1442 * (3i + g - 1).
+        for (const std::int64_t offset : {432 + 1442 * (group - 1), 432 + 1442 * (3 + group - 1)}) {
+            EXPECT_NE(std::find(source.offsets.begin(), source.offsets.end(), offset),
+                      source.offsets.end())
+                << "offset " << offset;
+        }
+    }
 }
 
 TEST(GroupLoading, TrailingBytesAreIgnored) {
@@ -260,9 +276,21 @@ class LoadFromDisk : public ::testing::Test {
 };
 
 TEST_F(LoadFromDisk, FilesThatCannotBeOpened) {
-    for (const std::string& path : {(dir_ / "missing.dat").string(), dir_.string()}) {
+    const std::string fifo = (dir_ / "pipe.dat").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path :
+         {(dir_ / "missing.dat").string(), dir_.string(), fifo, std::string("/dev/null")}) {
         SCOPED_TRACE(path);
-        const GroupLoadResult result = LoadGroup(path, "1");
+        // A load that waits for a writer to the pipe would hang the test: the guard gives the pipe
+        // a writer after a while, so that such a regression fails instead.
+        auto load = std::async(std::launch::async, [&] { return LoadGroup(path, "1"); });
+        if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            ADD_FAILURE() << "the open waited";
+            load.wait();
+            ::close(writer);
+        }
+        const GroupLoadResult result = load.get();
         EXPECT_FALSE(result.chart_title);
         EXPECT_EQ(result.messages,
                   (std::vector<MessageBoxText>{{"Файл не удается открыть", "Открытие файла"}}));

@@ -5,12 +5,10 @@
 #include <array>
 #include <cstring>
 
-#include "tests/trend_data/trend_file_builder.h"
+#include "tools/trend_file_builder.h"
 
 namespace trend {
 namespace {
-
-using testing::TrendFileBuilder;
 
 TEST(HourCount, FollowsFileSizeAndGroupCount) {
     struct Case {
@@ -67,7 +65,7 @@ TEST(Layout, LastSampleOfARecordIsItsLastTwoBytes) {
         file.data() + HourRecordOffset(1, 1, 0), kHourRecordSize));
     const auto expected = static_cast<std::int16_t>(file[1592] | (file[1593] << 8));
     EXPECT_EQ(record.samples[position], expected);
-    EXPECT_EQ(record.samples, testing::BuiltRecordSamples(0, 1));
+    EXPECT_EQ(record.samples, BuiltRecordSamples(0, 1));
 }
 
 TEST(Layout, SampleIndexAndPositionOrder) {

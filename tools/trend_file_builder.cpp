@@ -1,10 +1,11 @@
-#include "tests/trend_data/trend_file_builder.h"
+#include "tools/trend_file_builder.h"
 
 #include <algorithm>
 #include <bit>
+#include <fstream>
 #include <stdexcept>
 
-namespace trend::testing {
+namespace trend {
 
 namespace {
 
@@ -100,6 +101,11 @@ TrendFileBuilder& TrendFileBuilder::TrailingBytes(int count) {
     return *this;
 }
 
+TrendFileBuilder& TrendFileBuilder::Samples(SampleFunction samples) {
+    samples_ = std::move(samples);
+    return *this;
+}
+
 std::vector<std::uint8_t> TrendFileBuilder::Bytes() const {
     std::vector<std::uint8_t> out;
     AppendInt16(out, group_count_field_);
@@ -114,7 +120,7 @@ std::vector<std::uint8_t> TrendFileBuilder::Bytes() const {
         for (int group = 1; group <= groups_; ++group) {
             AppendInt16(out, hour_numbers_[block]);
             for (int position = 0; position < kSamplesPerRecord; ++position) {
-                AppendInt16(out, BuiltSample(static_cast<int>(block), group, position));
+                AppendInt16(out, samples_(static_cast<int>(block), group, position));
             }
         }
     }
@@ -122,4 +128,11 @@ std::vector<std::uint8_t> TrendFileBuilder::Bytes() const {
     return out;
 }
 
-}  // namespace trend::testing
+bool WriteBytesToFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
+}  // namespace trend
