@@ -1,7 +1,7 @@
 #include "plot/axis_labels.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <iterator>
 

@@ -18,7 +18,7 @@ struct NumberFormat {
     bool grouped;
 };
 
-inline constexpr NumberFormat kLeftAxisFormat{2, 4, false};    // "###0.00##"
+inline constexpr NumberFormat kLeftAxisFormat{2, 4, false};   // "###0.00##"
 inline constexpr NumberFormat kBottomAxisFormat{0, 3, true};  // "#,##0.###"
 
 // The value rounded to max_decimals, trailing zeros dropped down to min_decimals, with the given

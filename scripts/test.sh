@@ -20,7 +20,8 @@ cmake --build build/sanitize --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build/sanitize --output-on-failure --parallel "$jobs"
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREND_WERROR=ON
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREND_WERROR=ON \
+    -DTREND_BUILD_BENCH=ON
 cmake --build build/release --parallel "$jobs"
 ctest --test-dir build/release --output-on-failure --parallel "$jobs"
 

@@ -41,7 +41,8 @@ void ChartCanvas::Line(int x0, int y0, int x1, int y1) {
     }
     // Other lines end one step short of their last point along their longer direction.
     const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
-    const QPointF end(x0 + (x1 - x0) * (steps - 1.0) / steps, y0 + (y1 - y0) * (steps - 1.0) / steps);
+    const QPointF end(x0 + (x1 - x0) * (steps - 1.0) / steps,
+                      y0 + (y1 - y0) * (steps - 1.0) / steps);
     QPen pen(state_.pen_color);
     pen.setWidth(width);
     painter_.setPen(pen);

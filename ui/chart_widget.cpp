@@ -26,13 +26,25 @@ constexpr int kBottomTitleRow = 18;
 constexpr int kGapAboveFoot = 14;
 constexpr int kLabelGap = 2;
 
-QFont TitleFont() { return WindowFont(12, true, true); }
-QFont FootFont() { return WindowFont(11); }
-QFont LabelFont() { return WindowFont(PointsToPixels(8)); }
-QFont LeftAxisTitleFont() { return WindowFont(13, true, true); }
-QFont BottomAxisTitleFont() { return WindowFont(9, true); }
+QFont TitleFont() {
+    return WindowFont(12, true, true);
+}
+QFont FootFont() {
+    return WindowFont(11);
+}
+QFont LabelFont() {
+    return WindowFont(PointsToPixels(8));
+}
+QFont LeftAxisTitleFont() {
+    return WindowFont(13, true, true);
+}
+QFont BottomAxisTitleFont() {
+    return WindowFont(9, true);
+}
 // The overlay's texts, drawn in the canvas' font at 10 points bold.
-QFont OverlayFont() { return WindowFont(PointsToPixels(10), true); }
+QFont OverlayFont() {
+    return WindowFont(PointsToPixels(10), true);
+}
 
 }  // namespace
 
@@ -43,8 +55,7 @@ void TFastLineSeries::Clear() {
     }
 }
 
-void TFastLineSeries::AddXY(double x, double y, const QString& /*label*/,
-                            const QColor& /*color*/) {
+void TFastLineSeries::AddXY(double x, double y, const QString& /*label*/, const QColor& /*color*/) {
     if (points_.empty() || points_.back().x <= x) {
         points_.push_back({x, y});
     } else {
@@ -162,9 +173,8 @@ void TChart::wheelEvent(QWheelEvent* event) {
 
 QString TChart::LocaleNumber(double value, NumberFormat format) const {
     const QLocale locale;
-    return QString::fromStdString(FormatAxisNumber(value, format,
-                                                   locale.decimalPoint().toStdString(),
-                                                   locale.groupSeparator().toStdString()));
+    return QString::fromStdString(FormatAxisNumber(
+        value, format, locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()));
 }
 
 void TChart::FullRedraw() {
@@ -211,8 +221,8 @@ void TChart::LayOut(QPainter& painter) {
 
     int widest_label = 0;
     for (const int value : {0, 100}) {
-        widest_label = std::max(widest_label,
-                                label_metrics.horizontalAdvance(LocaleNumber(value, left_axis_format_)));
+        widest_label = std::max(
+            widest_label, label_metrics.horizontalAdvance(LocaleNumber(value, left_axis_format_)));
     }
     const int axis_title_width = QFontMetrics(LeftAxisTitleFont(), painter.device()).height();
     bottom_axis_.IStartPos = margin_left + kLabelGap + axis_title_width + kLabelGap + widest_label +
@@ -254,9 +264,9 @@ void TChart::DrawFrameTexts(QPainter& painter) {
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         painter.setPen(kTitleColor);
         for (int line = 0; line < title_lines_.size(); ++line) {
-            painter.drawText(QRect(0, margin_top + 1 + line * metrics.height(), width(),
-                                   metrics.height()),
-                             Qt::AlignHCenter | Qt::AlignTop, title_lines_[line]);
+            painter.drawText(
+                QRect(0, margin_top + 1 + line * metrics.height(), width(), metrics.height()),
+                Qt::AlignHCenter | Qt::AlignTop, title_lines_[line]);
         }
     }
     if (!foot_text_.isEmpty()) {
@@ -342,9 +352,9 @@ void TChart::DrawAxes(QPainter& painter) {
                      Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("%"));
     painter.restore();
     painter.setFont(BottomAxisTitleFont());
-    painter.drawText(QRect(left, bottom + kBottomTitleRow, right - left,
-                           painter.fontMetrics().height()),
-                     Qt::AlignHCenter | Qt::AlignTop, bottom_axis_title_);
+    painter.drawText(
+        QRect(left, bottom + kBottomTitleRow, right - left, painter.fontMetrics().height()),
+        Qt::AlignHCenter | Qt::AlignTop, bottom_axis_title_);
 }
 
 void TChart::DrawSeries(QPainter& painter) {

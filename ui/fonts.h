@@ -11,6 +11,8 @@ namespace trend {
 [[nodiscard]] QFont WindowFont(int pixel_height, bool bold = false, bool italic = false);
 
 // Pixel height of a font of `points` points at 96 dpi, rounded as the canvas does.
-[[nodiscard]] constexpr int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
+[[nodiscard]] constexpr int PointsToPixels(int points) {
+    return (points * 96 + 36) / 72;
+}
 
 }  // namespace trend

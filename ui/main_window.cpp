@@ -20,7 +20,9 @@ namespace {
 
 constexpr QColor kTeal(0x00, 0x80, 0x80);
 
-QColor SeriesColor(int k) { return QColor::fromRgb(kSeriesStyles[k].rgb); }
+QColor SeriesColor(int k) {
+    return QColor::fromRgb(kSeriesStyles[k].rgb);
+}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, QRect geometry, const QFont& font,
                   const QColor& color) {
@@ -42,14 +44,17 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& text, QRect geometry, int ma
     return edit;
 }
 
-QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-std::string DecimalSeparator() { return QLocale().decimalPoint().toStdString(); }
+std::string DecimalSeparator() {
+    return QLocale().decimalPoint().toStdString();
+}
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), dialogs_(std::make_unique<QtDialogs>(this)) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent), dialogs_(std::make_unique<QtDialogs>(this)) {
     setWindowTitle(QStringLiteral("Графики трендов аналоговых сигналов приборов ТМВ-17"));
     setFont(WindowFont(11));
     // The client area of the window's 1225 x 806 with a standard frame.
@@ -131,7 +136,9 @@ void TForm1::FormCreate() {
     Chart1->SetLeftAxisValuesFormat(kLeftAxisFormat);
 }
 
-void TForm1::SetDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
+void TForm1::SetDialogs(std::unique_ptr<Dialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
+}
 
 LoadChoices TForm1::Choices() {
     return {Edit1->text().toStdString(), UpDown1->Position(), UpDown2->Position()};
@@ -160,9 +167,9 @@ void TForm1::OpenFileAtStart(const std::string& path) {
 }
 
 void TForm1::Chart1AfterDraw(ChartCanvas& canvas) {
-    const auto drawing = trend::Chart1AfterDraw(stores_, Chart1->BottomAxis().IStartPos,
-                                                Chart1->BottomAxis().IEndPos,
-                                                Chart1->LeftAxis().IEndPos);
+    const auto drawing =
+        trend::Chart1AfterDraw(stores_, Chart1->BottomAxis().IStartPos,
+                               Chart1->BottomAxis().IEndPos, Chart1->LeftAxis().IEndPos);
     if (!drawing) {
         return;
     }
@@ -223,8 +230,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // arrows, Tab) and shortcuts such as paste act on the edit as usual.
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
-                                                  Qt::MetaModifier);
+        const bool shortcut =
+            key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (!shortcut && !text.isEmpty() && key->key() != Qt::Key_Tab &&
             key->key() != Qt::Key_Backtab) {
             const char32_t typed = text.toUcs4().value(0);
@@ -254,7 +261,9 @@ void TForm1::SetChartTitle(const std::string& text) {
     Chart1->SetTitleText({QFile::decodeName(QByteArray::fromStdString(text))});
 }
 
-void TForm1::ClearSeries(int series) { InputSeries[series]->Clear(); }
+void TForm1::ClearSeries(int series) {
+    InputSeries[series]->Clear();
+}
 
 void TForm1::AddPoints(int series, const PointList& points) {
     TFastLineSeries& line = *InputSeries[series];
@@ -265,9 +274,15 @@ void TForm1::AddPoints(int series, const PointList& points) {
 
 void TForm1::SetCaption(Caption caption, const std::string& text) {
     switch (caption) {
-        case Caption::Label7: Label7->setText(Utf8(text)); break;
-        case Caption::Label8: Label8->setText(Utf8(text)); break;
-        case Caption::BottomAxisTitle: Chart1->SetBottomAxisTitle(Utf8(text)); break;
+        case Caption::Label7:
+            Label7->setText(Utf8(text));
+            break;
+        case Caption::Label8:
+            Label8->setText(Utf8(text));
+            break;
+        case Caption::BottomAxisTitle:
+            Chart1->SetBottomAxisTitle(Utf8(text));
+            break;
         default:
             // The time labels are never shown: the overlay draws their texts from the stores.
             break;

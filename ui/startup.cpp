@@ -38,9 +38,9 @@ std::optional<QString> FileFromCommandLine(const QApplication& application) {
     parser.process(application);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        std::fputs(qPrintable(QStringLiteral("Можно указать только один файл.\n\n") +
-                              parser.helpText()),
-                   stderr);
+        std::fputs(
+            qPrintable(QStringLiteral("Можно указать только один файл.\n\n") + parser.helpText()),
+            stderr);
         std::exit(2);
     }
     if (files.isEmpty()) {
@@ -56,9 +56,8 @@ std::unique_ptr<TForm1> ShowMainWindow(const std::optional<QString>& file) {
     if (file) {
         // After the window is on the screen, so that the load's messages stand over it.
         const std::string path = QFile::encodeName(*file).toStdString();
-        QTimer::singleShot(0, window.get(), [form = window.get(), path] {
-            form->OpenFileAtStart(path);
-        });
+        QTimer::singleShot(0, window.get(),
+                           [form = window.get(), path] { form->OpenFileAtStart(path); });
     }
     return window;
 }

@@ -51,8 +51,8 @@ TEST(AxisLabels, StepsKeepLabelsApart) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto values =
-            AxisLabelValues(c.minimum, c.maximum, c.pixels, [&](double) { return c.label; }, c.gap);
+        const auto values = AxisLabelValues(
+            c.minimum, c.maximum, c.pixels, [&](double) { return c.label; }, c.gap);
         ASSERT_EQ(values.size(), c.count);
         for (std::size_t i = 0; i < c.first_values.size(); ++i) {
             EXPECT_DOUBLE_EQ(values[i], c.first_values[i]);

@@ -1,11 +1,11 @@
 // The chart widget and its canvas: the Windows conventions of the canvas, probed pixel by pixel
 // on bare images at two pixel ratios, and the chart's buffered drawing.
 
+#include "ui/chart_widget.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QtTest>
-
-#include "ui/chart_widget.h"
 
 using trend::CanvasState;
 using trend::ChartCanvas;
@@ -26,7 +26,9 @@ QColor At(const QImage& image, int x, int y) {
     return image.pixelColor(int(x * ratio + ratio / 2), int(y * ratio + ratio / 2));
 }
 
-bool IsWhite(const QColor& colour) { return colour == QColor(Qt::white); }
+bool IsWhite(const QColor& colour) {
+    return colour == QColor(Qt::white);
+}
 
 // The box of the pixels that are not white, in logical pixels.
 QRect InkBox(const QImage& image) {
@@ -55,7 +57,8 @@ class ChartWidgetTest : public QObject {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QRect>("covered");
-        QTest::newRow("tick down") << 1.0 << QPoint(10, 12) << QPoint(10, 20) << QRect(10, 12, 1, 8);
+        QTest::newRow("tick down")
+            << 1.0 << QPoint(10, 12) << QPoint(10, 20) << QRect(10, 12, 1, 8);
         QTest::newRow("tick down at ratio 2")
             << 2.0 << QPoint(10, 12) << QPoint(10, 20) << QRect(10, 12, 1, 8);
         QTest::newRow("upward") << 1.0 << QPoint(10, 20) << QPoint(10, 12) << QRect(10, 13, 1, 8);
@@ -220,7 +223,8 @@ class ChartWidgetTest : public QObject {
         QStringList seen;
         chart.OnMouseDown = [&](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x,
                                 int y) {
-            seen << QStringLiteral("%1 %2 %3 %4").arg(int(button)).arg(int(modifiers)).arg(x).arg(y);
+            seen
+                << QStringLiteral("%1 %2 %3 %4").arg(int(button)).arg(int(modifiers)).arg(x).arg(y);
         };
         QTest::mousePress(&chart, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
         QTest::mouseRelease(&chart, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));

@@ -2,6 +2,8 @@
 // dialog, with their effects on the widgets. The order of a load's effects and its early ends are
 // tested without a window, on the viewer's sequence.
 
+#include "ui/main_window.h"
+
 #include <QApplication>
 #include <QtTest>
 #include <filesystem>
@@ -9,7 +11,6 @@
 #include "tests/ui/recording_dialogs.h"
 #include "tools/demo_days.h"
 #include "tools/trend_file_builder.h"
-#include "ui/main_window.h"
 #include "viewer/series_style.h"
 
 using namespace trend;
@@ -21,7 +22,9 @@ QColor At(const QImage& image, int x, int y) {
     return image.pixelColor(int(x * ratio + ratio / 2), int(y * ratio + ratio / 2));
 }
 
-QColor SeriesColour(int k) { return QColor::fromRgb(kSeriesStyles[k].rgb); }
+QColor SeriesColour(int k) {
+    return QColor::fromRgb(kSeriesStyles[k].rgb);
+}
 
 // The next widget that the Tab key gives the focus to.
 QWidget* NextTabStop(QWidget* widget) {
@@ -113,14 +116,22 @@ class MainWindowTest : public QObject {
     void groupEditTakesOnlyTheDigitsOneToEight_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("holds");
-        QTest::newRow("nine") << "\b9" << "";
-        QTest::newRow("zero") << "\b0" << "";
-        QTest::newRow("letter") << "\ba" << "";
-        QTest::newRow("space") << "\b " << "";
-        QTest::newRow("backspace then five") << "\b5" << "5";
-        QTest::newRow("eight") << "\b8" << "8";
-        QTest::newRow("one character at most") << "\b23" << "2";
-        QTest::newRow("nine after a digit") << "9" << "1";
+        QTest::newRow("nine") << "\b9"
+                              << "";
+        QTest::newRow("zero") << "\b0"
+                              << "";
+        QTest::newRow("letter") << "\ba"
+                                << "";
+        QTest::newRow("space") << "\b "
+                               << "";
+        QTest::newRow("backspace then five") << "\b5"
+                                             << "5";
+        QTest::newRow("eight") << "\b8"
+                               << "8";
+        QTest::newRow("one character at most") << "\b23"
+                                               << "2";
+        QTest::newRow("nine after a digit") << "9"
+                                            << "1";
     }
     void groupEditTakesOnlyTheDigitsOneToEight() {
         QFETCH(QString, typed);

@@ -35,15 +35,16 @@ class ScreenshotTest : public QObject {
         QVERIFY(!window->StringGrid1->Cell(3, 1).isEmpty());
         QTest::qWait(200);
 
-        const QImage picture = window->screen()->grabWindow(0, window->frameGeometry().x(),
-                                                            window->frameGeometry().y(),
-                                                            window->frameGeometry().width(),
-                                                            window->frameGeometry().height())
-                                   .toImage();
+        const QImage picture =
+            window->screen()
+                ->grabWindow(0, window->frameGeometry().x(), window->frameGeometry().y(),
+                             window->frameGeometry().width(), window->frameGeometry().height())
+                .toImage();
         QCOMPARE(picture.size(), window->frameGeometry().size());
         // The cursor line in the pressed column, black, below the chart's top edge.
-        const QPoint on_line = chart->mapTo(window.get(), QPoint(x, chart->LeftAxis().IEndPos - 3)) +
-                               (window->geometry().topLeft() - window->frameGeometry().topLeft());
+        const QPoint on_line =
+            chart->mapTo(window.get(), QPoint(x, chart->LeftAxis().IEndPos - 3)) +
+            (window->geometry().topLeft() - window->frameGeometry().topLeft());
         QCOMPARE(picture.pixelColor(on_line), QColor(Qt::black));
         const QString path = folder + QStringLiteral("/main-window.png");
         QVERIFY(picture.save(path));
