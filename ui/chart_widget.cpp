@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygon>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -299,7 +299,7 @@ void TChart::DrawAxes(QPainter& painter) {
         const int y = bottom - static_cast<int>(std::lround(value * (bottom - top) / 100.0));
         if (y != bottom && y != top) {
             painter.setPen(grid);
-            painter.drawLine(left + 1, y, right - 1, y);
+            painter.drawLine(QPointF(left + 1.5, y + 0.5), QPointF(right - 0.5, y + 0.5));
         }
         painter.fillRect(left - kTickLength, y, kTickLength, 1, Qt::black);
         const QString text = LocaleNumber(value, left_axis_format_);
@@ -324,7 +324,7 @@ void TChart::DrawAxes(QPainter& painter) {
                                    : left;
             if (x != left && x != right) {
                 painter.setPen(grid);
-                painter.drawLine(x, top + 1, x, bottom - 1);
+                painter.drawLine(QPointF(x + 0.5, top + 1.5), QPointF(x + 0.5, bottom - 0.5));
             }
             painter.fillRect(x, bottom + 1, 1, kTickLength, Qt::black);
             const QString text = LocaleNumber(value, kBottomAxisFormat);
@@ -368,7 +368,9 @@ void TChart::DrawSeries(QPainter& painter) {
 
     painter.save();
     painter.setClipRect(QRect(QPoint(left, top), QPoint(right, bottom)));
-    QPolygon line;
+    // A pen of one logical pixel is centred on its points: half a pixel in, it covers exactly the
+    // pixel a point names, at every pixel ratio.
+    QPolygonF line;
     for (const TFastLineSeries& series : series_) {
         if (series.points_.empty()) {
             continue;
@@ -378,9 +380,8 @@ void TChart::DrawSeries(QPainter& painter) {
             const auto& point = series.points_[i];
             // Far-off values of a damaged file stay within what the rasteriser takes.
             const double y = std::clamp(bottom - point.y * y_scale, -1e6, 1e6);
-            line[static_cast<int>(i)] =
-                QPoint(static_cast<int>(std::lround(left + (point.x - x_minimum_) * x_scale)),
-                       static_cast<int>(std::lround(y)));
+            line[static_cast<int>(i)] = QPointF(
+                std::round(left + (point.x - x_minimum_) * x_scale) + 0.5, std::round(y) + 0.5);
         }
         QPen pen(series.color_);
         pen.setWidth(1);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QtTest>
+#include <cmath>
 
 using trend::CanvasState;
 using trend::ChartCanvas;
@@ -173,7 +174,9 @@ class ChartWidgetTest : public QObject {
         const QColor cyan(0x00, 0xCE, 0xCE);
         // The line from (left, bottom) through the middle to (right, top), over the frame.
         QCOMPARE(At(image, left, bottom), cyan);
-        QCOMPARE(At(image, (left + right) / 2, (top + bottom) / 2), cyan);
+        const int middle_x = int(std::lround(left + (right - left) / 2.0));
+        const int middle_y = int(std::lround(bottom - (bottom - top) / 2.0));
+        QCOMPARE(At(image, middle_x, middle_y), cyan);
         QCOMPARE(At(image, right, top), cyan);
     }
 
