@@ -204,9 +204,10 @@ void TChart::FullRedraw() {
 }
 
 void TChart::LayOut(QPainter& painter) {
-    const int margin_top = static_cast<int>(std::lround(height() * 0.01));
-    const int margin_right = static_cast<int>(std::lround(width() * 0.01));
-    const int margin_left = 0;  // and 0 at the bottom
+    // Margins in percent of the chart's size: left 0, top 1, right 1, bottom 0.
+    margin_top_ = static_cast<int>(std::lround(height() * 0.01));
+    margin_right_ = static_cast<int>(std::lround(width() * 0.01));
+    const int margin_left = 0;
 
     const QFontMetrics title_metrics(TitleFont(), painter.device());
     const int title_height =
@@ -214,7 +215,7 @@ void TChart::LayOut(QPainter& painter) {
     const QFontMetrics label_metrics(LabelFont(), painter.device());
     const int label_height = label_metrics.height();
 
-    left_axis_.IStartPos = margin_top + title_height + 4 + label_height / 2;
+    left_axis_.IStartPos = margin_top_ + title_height + 4 + label_height / 2;
     const int foot_top = height() - QFontMetrics(FootFont(), painter.device()).height() - 3;
     left_axis_.IEndPos = foot_top - kGapAboveFoot -
                          QFontMetrics(OverlayFont(), painter.device()).height() - kBottomTitleRow;
@@ -227,7 +228,7 @@ void TChart::LayOut(QPainter& painter) {
     const int axis_title_width = QFontMetrics(LeftAxisTitleFont(), painter.device()).height();
     bottom_axis_.IStartPos = margin_left + kLabelGap + axis_title_width + kLabelGap + widest_label +
                              kLabelGap + kTickLength;
-    bottom_axis_.IEndPos = width() - margin_right;
+    bottom_axis_.IEndPos = width() - margin_right_;
 
     // The bottom axis follows the points.
     bool any = false;
@@ -248,8 +249,6 @@ void TChart::LayOut(QPainter& painter) {
 }
 
 void TChart::DrawFrameTexts(QPainter& painter) {
-    const int margin_top = static_cast<int>(std::lround(height() * 0.01));
-    const int margin_right = static_cast<int>(std::lround(width() * 0.01));
     if (!title_lines_.isEmpty()) {
         painter.setFont(TitleFont());
         const QFontMetrics metrics = painter.fontMetrics();
@@ -257,7 +256,7 @@ void TChart::DrawFrameTexts(QPainter& painter) {
         for (const QString& line : title_lines_) {
             widest = std::max(widest, metrics.horizontalAdvance(line));
         }
-        const QRect box((width() - widest) / 2 - 4, margin_top, widest + 8,
+        const QRect box((width() - widest) / 2 - 4, margin_top_, widest + 8,
                         metrics.height() * int(title_lines_.size()) + 2);
         painter.setPen(kTitleFrameColor);
         painter.setBrush(kTitleBoxColor);
@@ -265,7 +264,7 @@ void TChart::DrawFrameTexts(QPainter& painter) {
         painter.setPen(kTitleColor);
         for (int line = 0; line < title_lines_.size(); ++line) {
             painter.drawText(
-                QRect(0, margin_top + 1 + line * metrics.height(), width(), metrics.height()),
+                QRect(0, margin_top_ + 1 + line * metrics.height(), width(), metrics.height()),
                 Qt::AlignHCenter | Qt::AlignTop, title_lines_[line]);
         }
     }
@@ -273,7 +272,7 @@ void TChart::DrawFrameTexts(QPainter& painter) {
         painter.setFont(FootFont());
         const QFontMetrics metrics = painter.fontMetrics();
         const int text_width = metrics.horizontalAdvance(foot_text_);
-        const QRect box(width() - margin_right - text_width - 2, height() - metrics.height() - 3,
+        const QRect box(width() - margin_right_ - text_width - 2, height() - metrics.height() - 3,
                         text_width + 2, metrics.height());
         painter.fillRect(box, kFootBoxColor);
         painter.setPen(Qt::black);

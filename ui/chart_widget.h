@@ -116,6 +116,8 @@ class TChart : public QWidget {
     QColor color_ = Qt::white;
     QString bottom_axis_title_;
     NumberFormat left_axis_format_ = kLeftAxisFormat;
+    int margin_top_ = 0;
+    int margin_right_ = 0;
     TChartAxis bottom_axis_;
     TChartAxis left_axis_;
     double x_minimum_ = 0;

@@ -290,8 +290,8 @@ void TForm1::SetCaption(Caption caption, const std::string& text) {
 }
 
 void TForm1::ClearReadoutRows() {
-    for (int column = 0; column < 7; ++column) {
-        for (int row = 1; row <= 3; ++row) {
+    for (int column = 0; column < kReadoutColumns; ++column) {
+        for (int row = 1; row <= kInputsPerTable; ++row) {
             StringGrid1->SetCell(column, row, QString());
             StringGrid2->SetCell(column, row, QString());
         }
