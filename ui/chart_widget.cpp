@@ -177,6 +177,23 @@ QString TChart::LocaleNumber(double value, NumberFormat format) const {
         value, format, locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()));
 }
 
+int TChart::XPixel(double x) const {
+    const int left = bottom_axis_.IStartPos;
+    const double span = x_maximum_ - x_minimum_;
+    if (span <= 0) {
+        return left;
+    }
+    const double pixel = left + (x - x_minimum_) * (bottom_axis_.IEndPos - left) / span;
+    return static_cast<int>(std::lround(std::clamp(pixel, -1e6, 1e6)));
+}
+
+int TChart::YPixel(double percent) const {
+    const int bottom = left_axis_.IEndPos;
+    const double pixel = bottom - percent * (bottom - left_axis_.IStartPos) / 100.0;
+    // Far-off values of a damaged file stay within what the rasteriser takes.
+    return static_cast<int>(std::lround(std::clamp(pixel, -1e6, 1e6)));
+}
+
 void TChart::FullRedraw() {
     const qreal ratio = devicePixelRatio();
     if (offscreen_.size() != size() * ratio || offscreen_.devicePixelRatio() != ratio) {
@@ -295,7 +312,7 @@ void TChart::DrawAxes(QPainter& painter) {
         0, 100, bottom - top, [&](double) { return double(metrics.height()); },
         2.0 * metrics.height());
     for (const double value : left_values) {
-        const int y = bottom - static_cast<int>(std::lround(value * (bottom - top) / 100.0));
+        const int y = YPixel(value);
         if (y != bottom && y != top) {
             painter.setPen(grid);
             painter.drawLine(QPointF(left + 1.5, y + 0.5), QPointF(right - 0.5, y + 0.5));
@@ -310,7 +327,6 @@ void TChart::DrawAxes(QPainter& painter) {
 
     // Bottom axis, following the points' x values.
     if (has_points_) {
-        const double span = x_maximum_ - x_minimum_;
         const auto bottom_values = AxisLabelValues(
             x_minimum_, x_maximum_, right - left,
             [&](double value) {
@@ -318,9 +334,7 @@ void TChart::DrawAxes(QPainter& painter) {
             },
             2.0 * metrics.averageCharWidth());
         for (const double value : bottom_values) {
-            const int x = span > 0 ? left + static_cast<int>(std::lround((value - x_minimum_) *
-                                                                         (right - left) / span))
-                                   : left;
+            const int x = XPixel(value);
             if (x != left && x != right) {
                 painter.setPen(grid);
                 painter.drawLine(QPointF(x + 0.5, top + 1.5), QPointF(x + 0.5, bottom - 0.5));
@@ -361,9 +375,6 @@ void TChart::DrawSeries(QPainter& painter) {
     const int right = bottom_axis_.IEndPos;
     const int top = left_axis_.IStartPos;
     const int bottom = left_axis_.IEndPos;
-    const double span = x_maximum_ - x_minimum_;
-    const double x_scale = span > 0 ? (right - left) / span : 0.0;
-    const double y_scale = (bottom - top) / 100.0;
 
     painter.save();
     painter.setClipRect(QRect(QPoint(left, top), QPoint(right, bottom)));
@@ -377,10 +388,7 @@ void TChart::DrawSeries(QPainter& painter) {
         line.resize(static_cast<int>(series.points_.size()));
         for (std::size_t i = 0; i < series.points_.size(); ++i) {
             const auto& point = series.points_[i];
-            // Far-off values of a damaged file stay within what the rasteriser takes.
-            const double y = std::clamp(bottom - point.y * y_scale, -1e6, 1e6);
-            line[static_cast<int>(i)] = QPointF(
-                std::round(left + (point.x - x_minimum_) * x_scale) + 0.5, std::round(y) + 0.5);
+            line[static_cast<int>(i)] = QPointF(XPixel(point.x) + 0.5, YPixel(point.y) + 0.5);
         }
         QPen pen(series.color_);
         pen.setWidth(1);

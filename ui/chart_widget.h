@@ -109,6 +109,10 @@ class TChart : public QWidget {
     void LayOut(QPainter& painter);
     void DrawAxes(QPainter& painter);
     void DrawSeries(QPainter& painter);
+    // The one mapping of values to pixels, for the axes' labels and the lines alike: columns of
+    // sample indexes and rows of percentages, after the last layout.
+    [[nodiscard]] int XPixel(double x) const;
+    [[nodiscard]] int YPixel(double percent) const;
     [[nodiscard]] QString LocaleNumber(double value, NumberFormat format) const;
 
     QStringList title_lines_;

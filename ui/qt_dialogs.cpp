@@ -9,19 +9,11 @@ namespace trend {
 
 namespace {
 
-// A modal box with one OK button, blocking every window of the program until it is closed; the
-// busy pointer of a load does not stand over it.
+// A modal box with one OK button, blocking every window of the program until it is closed.
 void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
-    const bool busy = QApplication::overrideCursor() != nullptr;
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-    }
     box.exec();
-    if (busy) {
-        QApplication::restoreOverrideCursor();
-    }
 }
 
 }  // namespace

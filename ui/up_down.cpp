@@ -40,11 +40,7 @@ void TUpDown::SetPosition(int position) {
 }
 
 void TUpDown::Step(int delta) {
-    const int current = Position();
-    const int next = std::clamp(current + delta, minimum_, maximum_);  // no wrap at the ends
-    if (next != current || associate_->text() != QString::number(current)) {
-        SetPosition(next);
-    }
+    SetPosition(Position() + delta);  // SetPosition stops at the ends: no wrap
 }
 
 bool TUpDown::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QtTest>
 #include <filesystem>
 
@@ -148,6 +149,23 @@ class MainWindowTest : public QObject {
             }
         }
         QCOMPARE(window.Edit1->text(), holds);
+    }
+
+    void groupEditFilterLeavesOtherKeysAndPasteAlone() {
+        TForm1 window;
+        window.show();
+        window.Edit1->setFocus();
+        // Delete types no character (X11 gives it the text DEL): it acts on the edit as usual.
+        window.Edit1->home(false);
+        QTest::sendKeyEvent(QTest::Click, window.Edit1, Qt::Key_Delete, QString(QChar(0x7F)),
+                            Qt::NoModifier);
+        QCOMPARE(window.Edit1->text(), QString());
+        // Pasted text is not filtered; the edit still holds one character at most. X11 gives
+        // Ctrl+V the control character 0x16 as its text.
+        QApplication::clipboard()->setText(QStringLiteral("90"));
+        QTest::sendKeyEvent(QTest::Click, window.Edit1, Qt::Key_V, QString(QChar(0x16)),
+                            Qt::ControlModifier);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("9"));
     }
 
     void spinsStopAtTheirEndsAndKeepTheirPositionForBadTexts() {
